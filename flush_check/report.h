@@ -1,0 +1,12 @@
+// The probe and its report, apart from main so that tests can run them under
+// each floating-point mode.
+#pragma once
+
+#include <cstdio>
+
+// Multiplies value by 0.5 and the result by 2.0, both at run time in the
+// floating-point mode then in force.
+double halve_and_double(double value);
+
+// Writes the two- or three-line report on the smallest normal double to out.
+void write_report(std::FILE* out);

@@ -1,0 +1,31 @@
+# Checks that an executable loads no library beyond the allowed ones: the C
+# library and, on Windows, KERNEL32.
+#
+#   OBJDUMP   objdump for the executable's format
+#   PROGRAM   the executable
+#   ALLOWED   the allowed library names, lower case
+cmake_minimum_required(VERSION 3.25)
+
+execute_process(COMMAND "${OBJDUMP}" -p "${PROGRAM}"
+    OUTPUT_VARIABLE headers ERROR_VARIABLE err RESULT_VARIABLE status)
+if(NOT status STREQUAL "0")
+    message(FATAL_ERROR "objdump failed (${status}): ${err}")
+endif()
+
+# ELF lists "NEEDED <name>", PE "DLL Name: <name>".
+string(REGEX MATCHALL "(NEEDED|DLL Name:)[ \t]+[^ \t\r\n]+" entries "${headers}")
+if(NOT entries)
+    message(FATAL_ERROR "no library entries found in ${PROGRAM}:\n${headers}")
+endif()
+foreach(entry IN LISTS entries)
+    string(REGEX REPLACE "^(NEEDED|DLL Name:)[ \t]+" "" library "${entry}")
+    string(TOLOWER "${library}" library)
+    list(APPEND libraries "${library}")
+    if(NOT library IN_LIST ALLOWED)
+        list(APPEND unexpected "${library}")
+    endif()
+endforeach()
+if(unexpected)
+    message(FATAL_ERROR "${PROGRAM} loads ${unexpected}; allowed: ${ALLOWED}")
+endif()
+message(STATUS "${PROGRAM} loads ${libraries}")
