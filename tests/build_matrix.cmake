@@ -74,6 +74,6 @@ foreach(compiler_entry IN LISTS compilers)
                     "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
                     -DLINE_END=${line_end}
                     -P ${CMAKE_CURRENT_SOURCE_DIR}/run_program.cmake)
-        set_tests_properties(matrix.${name} PROPERTIES LABELS matrix)
+        set_tests_properties(matrix.${name} PROPERTIES LABELS matrix FIXTURES_REQUIRED emulator)
     endforeach()
 endforeach()
