@@ -39,6 +39,17 @@ const StartCase kStartCases[] = {
     {"both_already_set", 0x9FC0, 0x9FC0},
 };
 const InitCase kInitCases[] = {{0, 0}, {1, 0x8000}, {2, 0x0040}, {3, 0x8040}};
+#elif defined(__aarch64__) || defined(_M_ARM64)
+// FPCR: FZ is bit 24 and serves both modes; AHP bit 26, DN bit 25, RMode
+// bits 22-23. (Trap enables are left alone: many cores ignore writes to them.)
+const StartCase kStartCases[] = {
+    {"power_on_default", 0x00000000, 0x01000000},
+    {"round_toward_zero", 0x00C00000, 0x01C00000},
+    {"round_up_with_default_nan", 0x02400000, 0x03400000},
+    {"alternative_half_precision_and_default_nan", 0x06000000, 0x07000000},
+    {"flush_already_set", 0x01800000, 0x01800000},
+};
+const InitCase kInitCases[] = {{0, 0}, {1, 0x01000000}, {2, 0x01000000}, {3, 0x01000000}};
 #endif
 
 class EnableFlushDenormals : public SavedFpModeTest, public testing::WithParamInterface<StartCase> {};
