@@ -31,34 +31,26 @@ inline double fp_multiply(double a, double b) {
 // AArch64: the floating-point control register, FPCR. Its FZ bit both
 // flushes denormal results and reads denormal operands as zero, so it
 // stands for FTZ and DAZ together.
-#if defined(_MSC_VER) && !defined(__clang__)
-#include <intrin.h>
-#endif
-
 using FpModeBits = std::uint64_t;
 
 inline constexpr FpModeBits kFlushToZero = FpModeBits{1} << 24; // FZ
 inline constexpr FpModeBits kDenormalsAreZero = kFlushToZero;
 
+#if defined(_MSC_VER) && !defined(__clang__)
+#include <intrin.h>
+
+inline FpModeBits read_fp_mode() { return static_cast<FpModeBits>(_ReadStatusReg(ARM64_FPCR)); }
+inline void write_fp_mode(FpModeBits bits) { _WriteStatusReg(ARM64_FPCR, static_cast<__int64>(bits)); }
+#else
 // The memory clobber keeps the compiler from moving memory accesses, the
 // probe's volatile operands among them, across the register access.
 inline FpModeBits read_fp_mode() {
-#if defined(_MSC_VER) && !defined(__clang__)
-    return static_cast<FpModeBits>(_ReadStatusReg(ARM64_FPCR));
-#else
     FpModeBits bits = 0;
     __asm__ __volatile__("mrs %0, fpcr" : "=r"(bits) : : "memory");
     return bits;
-#endif
 }
-
-inline void write_fp_mode(FpModeBits bits) {
-#if defined(_MSC_VER) && !defined(__clang__)
-    _WriteStatusReg(ARM64_FPCR, static_cast<__int64>(bits));
-#else
-    __asm__ __volatile__("msr fpcr, %0" : : "r"(bits) : "memory");
+inline void write_fp_mode(FpModeBits bits) { __asm__ __volatile__("msr fpcr, %0" : : "r"(bits) : "memory"); }
 #endif
-}
 
 // Double arithmetic has no other unit to go to here: FPCR governs it all.
 inline double fp_multiply(double a, double b) { return a * b; }
