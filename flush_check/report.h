@@ -9,4 +9,10 @@
 double halve_and_double(double value);
 
 // Writes the two- or three-line report on the smallest normal double to out.
+// Clears errno first, for close_report.
 void write_report(std::FILE* out);
+
+// Flushes and closes out, the stream write_report wrote to. Returns 0 when
+// every byte of the report was written, else the error number of the first
+// failure seen (EIO where the C library gave none).
+int close_report(std::FILE* out);

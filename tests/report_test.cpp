@@ -1,4 +1,5 @@
 // The probe and its report under each combination of the two flushing modes.
+#include <cerrno>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -73,5 +74,28 @@ TEST_P(ReportUnderMode, RoundTripRunsInTheModeInForce) {
 
 INSTANTIATE_TEST_SUITE_P(Modes, ReportUnderMode, testing::ValuesIn(kModeCases),
                          [](const testing::TestParamInfo<ModeCase>& info) { return info.param.name; });
+
+TEST(CloseReport, ReturnsZeroOnceTheReportIsWrittenWhateverErrnoHeldBefore) {
+    std::FILE* file = std::tmpfile();
+    ASSERT_NE(file, nullptr);
+    errno = ENOENT; // left over from some earlier call
+    write_report(file);
+    EXPECT_EQ(close_report(file), 0);
+}
+
+TEST(CloseReport, ReportsAWriteThatFailedBeforeTheFlush) {
+    // Writes to a stream opened for reading fail at once and leave nothing to
+    // flush: only the stream's error state tells.
+    const std::string path = testing::TempDir() + "flush_check_read_only.txt";
+    std::FILE* created = std::fopen(path.c_str(), "w");
+    ASSERT_NE(created, nullptr);
+    std::fclose(created);
+    std::FILE* read_only = std::fopen(path.c_str(), "r");
+    ASSERT_NE(read_only, nullptr);
+
+    write_report(read_only);
+    EXPECT_EQ(close_report(read_only), EBADF);
+    std::remove(path.c_str());
+}
 
 } // namespace

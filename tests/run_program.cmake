@@ -1,6 +1,7 @@
-# Runs flush_check once as a user would and checks what they see: exit status
-# 0, nothing on standard error and, when standard output is captured, the
-# report byte for byte.
+# Runs flush_check once as a user would and checks what they see. When
+# standard output takes the report: exit status 0, nothing on standard error
+# and the report byte for byte. When it cannot: exit status 1 and one line on
+# standard error naming the cause.
 #
 #   PROGRAM    the executable
 #   EMULATOR   what to run it under (a list; may be empty)
@@ -9,6 +10,8 @@
 #   ARGUMENTS  none (default) or varied: many, long, empty and odd arguments
 #   STDOUT     captured (default), full (/dev/full), closed, or no_reader (a
 #              pipe whose reader has gone)
+#   CAUSE      with an unwritable STDOUT: the system's text for the error
+#   STDERR     captured (default) or closed
 cmake_minimum_required(VERSION 3.25)
 
 if(NOT REPORT)
@@ -44,51 +47,83 @@ if(ARGUMENTS STREQUAL "varied")
     endforeach()
 endif()
 
-# Shell wrappers that hand the program an unusual standard output.
+# A shell wrapper hands the program an unusual standard output or error.
+set(script "")
 if(STDOUT STREQUAL "closed")
-    set(wrapper sh -c [[exec "$@" >&-]] sh)
+    set(script [[exec "$@" >&-]])
 elseif(STDOUT STREQUAL "no_reader")
     # A FIFO opened for reading and writing, then closed for reading: the
     # program's first write finds no reader, every time, with no race.
-    set(wrapper sh -c [[dir=$(mktemp -d) && mkfifo "$dir/pipe" &&
-exec 3<>"$dir/pipe" 4>"$dir/pipe" 3<&- && rm -r "$dir" && exec "$@" >&4 4>&-]] sh)
+    set(script [[dir=$(mktemp -d) && mkfifo "$dir/pipe" &&
+exec 3<>"$dir/pipe" 4>"$dir/pipe" 3<&- && rm -r "$dir" && exec "$@" >&4 4>&-]])
+endif()
+if(STDERR STREQUAL "closed")
+    if(NOT script)
+        set(script [[exec "$@"]])
+    endif()
+    string(APPEND script " 2>&-")
+endif()
+if(script)
+    set(wrapper sh -c "${script}" sh)
 endif()
 
-# Standard output goes to a file, read back as hex: OUTPUT_VARIABLE and a
-# plain file(READ) would turn CR LF into LF.
+# Standard output and error go to files, read back as hex: OUTPUT_VARIABLE
+# and a plain file(READ) would turn CR LF into LF.
 string(RANDOM LENGTH 12 token)
 set(out_file "${CMAKE_CURRENT_BINARY_DIR}/flush_check_stdout_${token}.txt")
+set(err_file "${CMAKE_CURRENT_BINARY_DIR}/flush_check_stderr_${token}.txt")
 if(STDOUT STREQUAL "full")
     set(output OUTPUT_FILE /dev/full)
 else()
     set(output OUTPUT_FILE "${out_file}")
 endif()
+list(APPEND output ERROR_FILE "${err_file}" RESULT_VARIABLE status)
 
 if(ARGUMENTS STREQUAL "varied")
     # An empty argument has to be written out here: list expansion drops it.
-    execute_process(COMMAND ${wrapper} ${command} "" ${output} ERROR_VARIABLE err RESULT_VARIABLE status)
+    execute_process(COMMAND ${wrapper} ${command} "" ${output})
 else()
-    execute_process(COMMAND ${wrapper} ${command} ${output} ERROR_VARIABLE err RESULT_VARIABLE status)
+    execute_process(COMMAND ${wrapper} ${command} ${output})
 endif()
 
-set(out_hex "")
-if(EXISTS "${out_file}")
-    file(READ "${out_file}" out_hex HEX)
-    file(REMOVE "${out_file}")
-endif()
+function(read_hex file hex_var)
+    set(hex "")
+    if(EXISTS "${file}")
+        file(READ "${file}" hex HEX)
+        file(REMOVE "${file}")
+    endif()
+    set(${hex_var} "${hex}" PARENT_SCOPE)
+endfunction()
+read_hex("${out_file}" out_hex)
+read_hex("${err_file}" err_hex)
 string(HEX "${expected}" expected_hex)
 
-set(failures "")
-if(NOT status STREQUAL "0")
-    string(APPEND failures "exit status: expected 0, got '${status}'\n")
+if(STDOUT STREQUAL "captured")
+    set(expected_status 0)
+    set(expected_err "")
+elseif(STDERR STREQUAL "closed")
+    set(expected_status 1)
+    set(expected_err "")
+elseif(CAUSE)
+    set(expected_status 1)
+    set(expected_err "flush_check: cannot write the report: ${CAUSE}${eol}")
+else()
+    message(FATAL_ERROR "STDOUT ${STDOUT} needs the CAUSE the program must name")
 endif()
-if(NOT err STREQUAL "")
-    string(APPEND failures "standard error: expected nothing, got '${err}'\n")
+
+set(failures "")
+if(NOT status STREQUAL expected_status)
+    string(APPEND failures "exit status: expected ${expected_status}, got '${status}'\n")
+endif()
+string(HEX "${expected_err}" expected_err_hex)
+if(NOT err_hex STREQUAL expected_err_hex)
+    string(APPEND failures "standard error:\nexpected bytes:\n${expected_err_hex}\ngot bytes:\n${err_hex}\n"
+                           "expected text:\n${expected_err}")
 endif()
 if(STDOUT STREQUAL "captured" AND NOT out_hex STREQUAL expected_hex)
     string(APPEND failures "standard output:\nexpected bytes:\n${expected_hex}\ngot bytes:\n${out_hex}\n"
                            "expected text:\n${expected}")
 endif()
 if(failures)
-    message(FATAL_ERROR "${PROGRAM} (${REPORT}, stdout ${STDOUT}):\n${failures}")
+    message(FATAL_ERROR "${PROGRAM} (${REPORT}, stdout ${STDOUT}, stderr ${STDERR}):\n${failures}")
 endif()
