@@ -6,12 +6,16 @@
 #include "fp_mode.h"
 
 double halve_and_double(double value) {
-    // Each step reads its operand back from a volatile, so the compiler can
-    // neither work the round trip out at compile time (where no mode is in
-    // force) nor merge the two steps into a multiplication by 1.0.
+    // Each step reads its operand from a volatile and stores its result in
+    // one. The compiler can then neither work the round trip out at compile
+    // time (where no mode is in force), nor merge the two steps into a
+    // multiplication by 1.0, nor move either step past a change of mode
+    // around the call: it does not know that the mode register governs the
+    // arithmetic, and would sink an unstored result below a later write.
     volatile double operand = value;
     volatile double halved = fp_multiply(operand, 0.5);
-    return fp_multiply(halved, 2.0);
+    volatile double doubled = fp_multiply(halved, 2.0);
+    return doubled;
 }
 
 void write_report(std::FILE* out) {
