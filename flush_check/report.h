@@ -5,7 +5,8 @@
 #include <cstdio>
 
 // Multiplies value by 0.5 and the result by 2.0, both at run time in the
-// floating-point mode then in force.
+// floating-point mode in force during the call, and both finished before it
+// returns, whatever the caller does with the mode afterwards.
 double halve_and_double(double value);
 
 // Writes the two- or three-line report on the smallest normal double to out.
