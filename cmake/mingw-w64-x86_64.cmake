@@ -15,8 +15,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Link the GCC, C++ and threads run times in: the executables then need only
-# Windows's own DLLs (KERNEL32 and msvcrt).
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+# Windows's own DLLs (KERNEL32 and msvcrt). And stamp no build time into the
+# PE header, so that the same source links to the same bytes.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
 
 # Wine, quiet, in a prefix of the build tree's own. Debian's wine64 package
 # installs its loader outside PATH.
