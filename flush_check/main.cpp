@@ -8,8 +8,13 @@
 #include "report.h"
 
 int main() {
-    // What a compiler's start-up code does for a build that asks for FTZ and DAZ.
-    init_processor(kInitFlushToZero | kInitDenormalsAreZero, kNoRequiredFeatures);
+    // What a compiler's start-up code does for a build that asks for FTZ and
+    // DAZ, checking first that the processor has the unit the probe runs on.
+    if (!init_processor(kInitFlushToZero | kInitDenormalsAreZero, kRequiredFeatures)) {
+        std::fprintf(stderr, "flush_check: this processor has no %s unit, so there is no mode to check\n",
+                     kProbeUnitName);
+        return 1;
+    }
 
     // Set both modes ourselves all the same: the report relies on this step alone.
     enable_flush_denormals();

@@ -5,7 +5,10 @@
 
 #include "fp_mode.h"
 
-double halve_and_double(double value) {
+// Compiled for the probe's unit (SSE2 on 32-bit x86), with the multiplies
+// inlined; an external function, so that callers built without SSE2 call it
+// with the usual convention.
+FLUSH_CHECK_PROBE_UNIT_CODE double halve_and_double(double value) {
     // Each step reads its operand from a volatile and stores its result in
     // one. The compiler can then neither work the round trip out at compile
     // time (where no mode is in force), nor merge the two steps into a

@@ -4,10 +4,12 @@
 
 #include <cstdio>
 
+#include "fp_mode.h"
+
 // Multiplies value by 0.5 and the result by 2.0, both at run time in the
 // floating-point mode in force during the call, and both finished before it
 // returns, whatever the caller does with the mode afterwards.
-double halve_and_double(double value);
+FLUSH_CHECK_PROBE_UNIT_CODE double halve_and_double(double value);
 
 // Writes the two- or three-line report on the smallest normal double to out.
 // Clears errno first, for close_report.

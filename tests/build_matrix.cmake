@@ -17,6 +17,13 @@ set(flag_sets
 if(NOT CMAKE_CROSSCOMPILING)
     list(APPEND flag_sets "fast_math_native=-O3 -ffast-math -march=native")
 endif()
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^i[3-6]86$")
+    # 32-bit x86: doubles on SSE2 throughout, and fast math with x87 doubles.
+    list(APPEND flag_sets "sse2_math=-O2 -msse2 -mfpmath=sse" "fast_math=-O3 -ffast-math")
+elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^arm")
+    # 32-bit ARM: NEON, which flushes whatever the mode, within reach of the vectorizer.
+    list(APPEND flag_sets "fast_math_neon=-O3 -ffast-math -mfpu=neon")
+endif()
 
 if(CMAKE_CROSSCOMPILING)
     set(compilers "cross=${CMAKE_CXX_COMPILER}")
@@ -57,7 +64,7 @@ foreach(compiler_entry IN LISTS compilers)
     foreach(flag_entry IN LISTS flag_sets)
         split_entry("${flag_entry}" flags_label flags)
         if(flags_label STREQUAL "x87" AND NOT (version MATCHES "Free Software Foundation"
-                                               AND CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64"))
+                                               AND CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64|^i[3-6]86$"))
             continue()
         endif()
         set(name "${compiler_label}_${flags_label}")

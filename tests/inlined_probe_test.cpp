@@ -40,6 +40,9 @@ volatile bool result_wanted = true; // unknown to the compiler
 class InlinedProbe : public testing::TestWithParam<FlushingMode> {};
 
 TEST_P(InlinedProbe, FinishesBeforeTheModeIsRestored) {
+    if ((supported_flush_bits() & GetParam().bits) != GetParam().bits) {
+        GTEST_SKIP() << "this processor lacks the mode (DAZ)";
+    }
     const double round_trip = round_trip_then_restore(GetParam().bits, result_wanted);
     EXPECT_EQ(round_trip, 0.0);
     EXPECT_FALSE(std::signbit(round_trip));

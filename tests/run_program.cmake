@@ -5,7 +5,9 @@
 #
 #   PROGRAM    the executable
 #   EMULATOR   what to run it under (a list; may be empty)
-#   REPORT     flushed (default): the three-line report; kept: the two-line one
+#   REPORT     flushed (default): the three-line report; kept: the two-line
+#              one; refused: none, but status 1 and, on standard error, that
+#              the processor has no unit to check (of UNIT's name)
 #   LINE_END   LF (default) or CRLF
 #   ARGUMENTS  none (default) or varied: many, long, empty and odd arguments
 #   STDOUT     captured (default), full (/dev/full), closed, or no_reader (a
@@ -31,8 +33,10 @@ if(REPORT STREQUAL "flushed")
     set(expected "d = ${d}${eol}2.0 * (d / 2.0) = 0.0000000000000000e+00${eol}Denormals are flushed to zero.${eol}")
 elseif(REPORT STREQUAL "kept")
     set(expected "d = ${d}${eol}2.0 * (d / 2.0) = ${d}${eol}")
+elseif(REPORT STREQUAL "refused")
+    set(expected "")
 else()
-    message(FATAL_ERROR "REPORT must be flushed or kept, not '${REPORT}'")
+    message(FATAL_ERROR "REPORT must be flushed, kept or refused, not '${REPORT}'")
 endif()
 
 set(command ${EMULATOR} "${PROGRAM}")
@@ -98,7 +102,10 @@ read_hex("${out_file}" out_hex)
 read_hex("${err_file}" err_hex)
 string(HEX "${expected}" expected_hex)
 
-if(STDOUT STREQUAL "captured")
+if(REPORT STREQUAL "refused")
+    set(expected_status 1)
+    set(expected_err "flush_check: this processor has no ${UNIT} unit, so there is no mode to check${eol}")
+elseif(STDOUT STREQUAL "captured")
     set(expected_status 0)
     set(expected_err "")
 elseif(STDERR STREQUAL "closed")
