@@ -4,6 +4,8 @@
 string(TOLOWER "${CMAKE_SYSTEM_NAME}" archive_system)
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)$")
     set(archive_processor x86_64)
+elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i[3-6]86|x86|X86)$")
+    set(archive_processor x86)
 elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^(aarch64|arm64|ARM64)$")
     set(archive_processor aarch64)
 else()
