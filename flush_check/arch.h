@@ -4,6 +4,7 @@
 //   FLUSH_CHECK_ARCH_X86_32   32-bit x86 alone, where SSE2 is optional
 //   FLUSH_CHECK_ARCH_AARCH64  64-bit ARM: FPCR
 //   FLUSH_CHECK_ARCH_ARM32    32-bit ARM with hard-float VFP: FPSCR
+// x86 and ARM are the two families, each with one header behind fp_mode.h.
 #pragma once
 
 // ARM64EC code is ARM64 code that also defines _M_X64: test it first.

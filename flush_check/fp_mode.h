@@ -11,10 +11,8 @@
 
 #if defined(FLUSH_CHECK_ARCH_X86)
 #include "fp_mode_x86.h"
-#elif defined(FLUSH_CHECK_ARCH_AARCH64)
-#include "fp_mode_aarch64.h"
-#elif defined(FLUSH_CHECK_ARCH_ARM32)
-#include "fp_mode_arm32.h"
+#else
+#include "fp_mode_arm.h"
 #endif
 
 // Each family header defines:
