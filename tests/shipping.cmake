@@ -39,14 +39,12 @@ set_tests_properties(archive.pack PROPERTIES FIXTURES_SETUP archive)
 
 # Where it lands: a Linux executable alone in an empty root, or under its
 # emulator with no sysroot; a Windows one under Wine.
-if(WIN32 OR NOT CMAKE_CROSSCOMPILING_EMULATOR)
-    if(WIN32)
-        set(run_under ${CMAKE_CROSSCOMPILING_EMULATOR})
-    else()
-        set(run_under chroot)
-    endif()
-else()
+if(WIN32)
+    set(run_under ${CMAKE_CROSSCOMPILING_EMULATOR})
+elseif(CMAKE_CROSSCOMPILING_EMULATOR)
     list(GET CMAKE_CROSSCOMPILING_EMULATOR 0 run_under) # the emulator without its -L sysroot
+else()
+    set(run_under chroot)
 endif()
 add_test(NAME archive.holds_its_files_and_runs_where_unpacked
     COMMAND ${CMAKE_COMMAND}
